@@ -1,0 +1,261 @@
+#include "widget.h"
+
+#include <QDoubleSpinBox>
+#include <QLCDNumber>
+#include <QLabel>
+#include <QLayout>
+#include <QPointer>
+#include <QtTest>
+
+#include <cmath>
+
+namespace {
+
+// The window's parts, found the way the user sees them: by their place in
+// the column, top to bottom.
+struct Window
+{
+    Widget widget;
+
+    template <typename T>
+    T *at(int row) const
+    {
+        return qobject_cast<T *>(widget.layout()->itemAt(row)->widget());
+    }
+
+    QLCDNumber *lcd() const { return at<QLCDNumber>(1); }
+    QDoubleSpinBox *input(const QString &quantity) const
+    {
+        return at<QDoubleSpinBox>(quantity == "L" ? 3 : 5);
+    }
+};
+
+// The expected values are given to seven significant digits.
+void verifyFrequency(double actual, double expected)
+{
+    QVERIFY2(std::abs(actual - expected) <= 1e-6 * expected,
+             qPrintable(QString("shows %1, expected %2")
+                            .arg(actual, 0, 'g', 10)
+                            .arg(expected, 0, 'g', 10)));
+}
+
+} // namespace
+
+class TestWidget : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+
+    void construction();
+    void frequency_data();
+    void frequency();
+    void inputsClampToTheirRange_data();
+    void inputsClampToTheirRange();
+    void typedZeroIsNotAccepted_data();
+    void typedZeroIsNotAccepted();
+    void userEditsUpdateTheDisplay_data();
+    void userEditsUpdateTheDisplay();
+    void slotTextDoesNotChangeTheResult_data();
+    void slotTextDoesNotChangeTheResult();
+    void deletingTheWindowDeletesItsParts();
+};
+
+void TestWidget::initTestCase()
+{
+    // Typed numbers below use a decimal point, whatever the machine's locale.
+    QLocale::setDefault(QLocale::c());
+}
+
+void TestWidget::construction()
+{
+    Window w;
+
+    QCOMPARE(w.widget.layout()->count(), 6);
+    QCOMPARE(w.at<QLabel>(0)->text(), QString("f Hz"));
+    QVERIFY(w.lcd());
+    QCOMPARE(w.at<QLabel>(2)->text(), QString("L Hn"));
+    QVERIFY(w.input("L"));
+    QCOMPARE(w.at<QLabel>(4)->text(), QString("C F"));
+    QVERIFY(w.input("C"));
+    QVERIFY(w.input("L") != w.input("C"));
+
+    QCOMPARE(w.lcd()->digitCount(), 5);
+    QCOMPARE(w.lcd()->segmentStyle(), QLCDNumber::Flat);
+
+    for (const QString quantity : {"L", "C"}) {
+        const QDoubleSpinBox *input = w.input(quantity);
+        QCOMPARE(input->decimals(), 6);
+        QCOMPARE(input->minimum(), 0.000001);
+        QCOMPARE(input->maximum(), 100000.0);
+        QCOMPARE(input->value(), 1.0);
+    }
+
+    // Shown from the start, before the window has processed any event.
+    verifyFrequency(w.lcd()->value(), 0.1592357);
+}
+
+void TestWidget::frequency_data()
+{
+    QTest::addColumn<double>("l");
+    QTest::addColumn<double>("c");
+    QTest::addColumn<double>("f");
+
+    QTest::newRow("start values, 1/6.28 rather than 1/(2 pi)") << 1.0 << 1.0 << 0.1592357;
+    QTest::newRow("10 mH, 10 mF") << 0.01 << 0.01 << 15.92357;
+    QTest::newRow("2 H, 8 F") << 2.0 << 8.0 << 0.03980892;
+    QTest::newRow("8 H, 2 F: swapped, same f") << 8.0 << 2.0 << 0.03980892;
+    QTest::newRow("1 mH, 1 uF") << 0.001 << 0.000001 << 5035.474;
+    QTest::newRow("both at the upper bound") << 100000.0 << 100000.0 << 1.592357e-6;
+    QTest::newRow("both at the lower bound") << 0.000001 << 0.000001 << 159235.7;
+}
+
+void TestWidget::frequency()
+{
+    QFETCH(double, l);
+    QFETCH(double, c);
+    QFETCH(double, f);
+    Window w;
+
+    w.input("L")->setValue(l);
+    w.input("C")->setValue(c);
+
+    verifyFrequency(w.lcd()->value(), f);
+}
+
+void TestWidget::inputsClampToTheirRange_data()
+{
+    QTest::addColumn<QString>("quantity");
+    QTest::addColumn<double>("set");
+    QTest::addColumn<double>("held");
+    QTest::addColumn<double>("f");
+
+    for (const QString quantity : {"L", "C"}) {
+        QTest::addRow("%s = 0", qPrintable(quantity)) << quantity << 0.0 << 0.000001 << 159.2357;
+        QTest::addRow("%s = -5", qPrintable(quantity)) << quantity << -5.0 << 0.000001 << 159.2357;
+        QTest::addRow("%s = 1e-7", qPrintable(quantity)) << quantity << 1e-7 << 0.000001 << 159.2357;
+        QTest::addRow("%s = 1e6", qPrintable(quantity)) << quantity << 1e6 << 100000.0 << 0.0005035474;
+    }
+}
+
+void TestWidget::inputsClampToTheirRange()
+{
+    QFETCH(QString, quantity);
+    QFETCH(double, set);
+    QFETCH(double, held);
+    QFETCH(double, f);
+    Window w;
+
+    w.input(quantity)->setValue(set);
+
+    QCOMPARE(w.input(quantity)->value(), held);
+    verifyFrequency(w.lcd()->value(), f);
+}
+
+void TestWidget::typedZeroIsNotAccepted_data()
+{
+    QTest::addColumn<QString>("quantity");
+    QTest::addColumn<QString>("typed");
+
+    for (const QString quantity : {"L", "C"}) {
+        for (const QString typed : {"0", "0.000000", "0.0000001"})
+            QTest::addRow("%s: %s", qPrintable(quantity), qPrintable(typed)) << quantity << typed;
+    }
+}
+
+void TestWidget::typedZeroIsNotAccepted()
+{
+    QFETCH(QString, quantity);
+    QFETCH(QString, typed);
+    Window w;
+    QDoubleSpinBox *input = w.input(quantity);
+
+    input->selectAll();
+    QTest::keyClicks(input, typed);
+    QTest::keyClick(input, Qt::Key_Return);
+
+    QVERIFY2(input->value() >= 0.000001, qPrintable(input->text()));
+    QVERIFY(std::isfinite(w.lcd()->value()));
+}
+
+void TestWidget::userEditsUpdateTheDisplay_data()
+{
+    QTest::addColumn<QString>("quantity");
+    QTest::addColumn<QTestEventList>("edit");
+    QTest::addColumn<double>("f");
+
+    const auto typing = [](const QString &text) {
+        QTestEventList events;
+        events.addKeyClick(Qt::Key_A, Qt::ControlModifier);
+        events.addKeyClicks(text);
+        return events;
+    };
+    const auto pressing = [](Qt::Key key) {
+        QTestEventList events;
+        events.addKeyClick(key);
+        return events;
+    };
+
+    for (const QString quantity : {"L", "C"}) {
+        const QByteArray q = quantity.toLatin1();
+        QTest::addRow("%s: type 2", q.data()) << quantity << typing("2") << 0.1125966;
+        QTest::addRow("%s: type 0.001", q.data()) << quantity << typing("0.001") << 5.035474;
+        QTest::addRow("%s: type 0.25", q.data()) << quantity << typing("0.25") << 0.3184713;
+        QTest::addRow("%s: arrow up", q.data()) << quantity << pressing(Qt::Key_Up) << 0.1125966;
+        QTest::addRow("%s: page up", q.data()) << quantity << pressing(Qt::Key_PageUp) << 0.04801136;
+    }
+}
+
+void TestWidget::userEditsUpdateTheDisplay()
+{
+    QFETCH(QString, quantity);
+    QFETCH(QTestEventList, edit);
+    QFETCH(double, f);
+    Window w;
+
+    edit.simulate(w.input(quantity));
+
+    verifyFrequency(w.lcd()->value(), f);
+}
+
+void TestWidget::slotTextDoesNotChangeTheResult_data()
+{
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("empty") << QString();
+    QTest::newRow("the inputs' own text") << QString("2.000000");
+    QTest::newRow("another number") << QString("1000");
+    QTest::newRow("zero") << QString("0");
+    QTest::newRow("not a number") << QString("f Hz");
+}
+
+void TestWidget::slotTextDoesNotChangeTheResult()
+{
+    QFETCH(QString, text);
+    Window w;
+    w.input("L")->setValue(2);
+    w.input("C")->setValue(8);
+    w.lcd()->display(0);
+
+    QVERIFY(QMetaObject::invokeMethod(&w.widget, "slotLC", Q_ARG(QString, text)));
+
+    verifyFrequency(w.lcd()->value(), 0.03980892);
+}
+
+void TestWidget::deletingTheWindowDeletesItsParts()
+{
+    auto *widget = new Widget;
+    QList<QPointer<QObject>> parts{widget->layout()};
+    for (int row = 0; row < widget->layout()->count(); ++row)
+        parts << widget->layout()->itemAt(row)->widget();
+    QCOMPARE(parts.size(), 7);
+
+    delete widget;
+
+    for (const QPointer<QObject> &part : parts)
+        QVERIFY(part.isNull());
+}
+
+QTEST_MAIN(TestWidget)
+#include "tst_widget.moc"
