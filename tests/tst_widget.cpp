@@ -245,6 +245,9 @@ void TestWidget::slotTextDoesNotChangeTheResult()
 
 void TestWidget::deletingTheWindowDeletesItsParts()
 {
+    // Qt lists every widget that exists, so a widget the window made but
+    // did not adopt is caught here even though nothing else points at it.
+    const int widgetsBefore = QApplication::allWidgets().size();
     auto *widget = new Widget;
     QList<QPointer<QObject>> parts{widget->layout()};
     for (int row = 0; row < widget->layout()->count(); ++row)
@@ -255,6 +258,7 @@ void TestWidget::deletingTheWindowDeletesItsParts()
 
     for (const QPointer<QObject> &part : parts)
         QVERIFY(part.isNull());
+    QCOMPARE(QApplication::allWidgets().size(), widgetsBefore);
 }
 
 QTEST_MAIN(TestWidget)
