@@ -3,7 +3,8 @@
 # runs every test.
 #
 #   ./build.sh run [ARG...]   build on Qt 5 and start the calculator
-#   ./build.sh test           build on Qt 5 and on Qt 6, run all tests on each
+#   ./build.sh test           build on Qt 5, on Qt 6 and on Qt 5 with address and
+#                             undefined-behaviour sanitizers; run all tests on each
 #
 # Debian packages that are missing are installed with apt-get, through sudo
 # when not run as root; nothing is installed when all are present.
@@ -53,6 +54,7 @@ test)
     install_missing "${test_packages[@]}"
     build_and_test qt5
     build_and_test qt6 -DCMAKE_DISABLE_FIND_PACKAGE_Qt5=ON
+    build_and_test sanitize -DLC_SANITIZE=ON
     ;;
 *)
     echo "usage: $0 run [ARG...] | test" >&2
