@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QPointer>
+#include <QRandomGenerator>
 #include <QtTest>
 
 #include <cmath>
@@ -60,6 +61,7 @@ private slots:
     void slotTextDoesNotChangeTheResult_data();
     void slotTextDoesNotChangeTheResult();
     void deletingTheWindowDeletesItsParts();
+    void randomEditsKeepTheDisplayExact();
 };
 
 void TestWidget::initTestCase()
@@ -259,6 +261,65 @@ void TestWidget::deletingTheWindowDeletesItsParts()
     for (const QPointer<QObject> &part : parts)
         QVERIFY(part.isNull());
     QCOMPARE(QApplication::allWidgets().size(), widgetsBefore);
+}
+
+void TestWidget::randomEditsKeepTheDisplayExact()
+{
+    // Each run tries new edits; LC_SOAK_SEED repeats the run of a given seed.
+    bool seedGiven = false;
+    quint32 seed = qEnvironmentVariable("LC_SOAK_SEED").toUInt(&seedGiven);
+    if (!seedGiven)
+        seed = QRandomGenerator::global()->generate();
+    QRandomGenerator random(seed);
+
+    const QString characters = "0123456789012345678901234567890123456789-+.., eEx";
+    const Qt::Key keys[] = {Qt::Key_Up, Qt::Key_Down, Qt::Key_PageUp, Qt::Key_PageDown,
+                            Qt::Key_Backspace, Qt::Key_Backspace, Qt::Key_Return};
+    Window w;
+
+    for (int step = 1; step <= 400; ++step) {
+        QDoubleSpinBox *input = w.input(random.bounded(2) ? "L" : "C");
+        QString edit;
+        switch (random.bounded(3)) {
+        case 0: {
+            // Across the whole range, and a decade past either end.
+            const double value = std::pow(10.0, -7.0 + random.bounded(13.0));
+            edit = QString("set %1").arg(value, 0, 'g', 17);
+            input->setValue(value);
+            break;
+        }
+        case 1: {
+            const Qt::Key key = keys[random.bounded(int(std::size(keys)))];
+            edit = QString("key %1").arg(QKeySequence(key).toString());
+            QTest::keyClick(input, key);
+            break;
+        }
+        default: {
+            QString typed;
+            for (int n = 1 + random.bounded(8); n > 0; --n)
+                typed += characters.at(random.bounded(characters.size()));
+            if (random.bounded(2)) {
+                edit = "select all, ";
+                input->selectAll();
+            }
+            edit += QString("type \"%1\"").arg(typed);
+            QTest::keyClicks(input, typed);
+            break;
+        }
+        }
+
+        const double l = w.input("L")->value();
+        const double c = w.input("C")->value();
+        const double shown = w.lcd()->value();
+        QVERIFY2(std::isfinite(shown) && shown == 1 / (6.28 * std::sqrt(l * c)),
+                 qPrintable(QString("seed %1, step %2 (%3 on %4): L = %5, C = %6, shown %7")
+                                .arg(seed)
+                                .arg(step)
+                                .arg(edit, input == w.input("L") ? "L" : "C")
+                                .arg(l, 0, 'g', 17)
+                                .arg(c, 0, 'g', 17)
+                                .arg(shown, 0, 'g', 17)));
+    }
 }
 
 QTEST_MAIN(TestWidget)
