@@ -12,7 +12,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 run_packages=(cmake g++ make qtbase5-dev)
-test_packages=("${run_packages[@]}" qt6-base-dev xvfb python3-xlib)
+test_packages=("${run_packages[@]}" qt6-base-dev xvfb python3-xlib desktop-file-utils dpkg-dev file)
 
 install_missing() {
     local missing=() package
