@@ -64,6 +64,19 @@ def upper_third(window):
                             X.ZPixmap, 0xFFFFFFFF).data
 
 
+def settled(window):
+    # The window's first paint may come a little after it is mapped.
+    images = [upper_third(window)]
+
+    def unchanged():
+        time.sleep(0.2)
+        images.append(upper_third(window))
+        return images[-1] == images[-2]
+
+    wait_for("the window to finish painting", unchanged)
+    return images[-1]
+
+
 def press(dpy, *keysyms):
     codes = [dpy.keysym_to_keycode(keysym) for keysym in keysyms]
     for code in codes:
@@ -99,8 +112,7 @@ def main():
                           lambda: calculator_window(dpy))
         window.set_input_focus(X.RevertToParent, X.CurrentTime)
         dpy.sync()
-        time.sleep(0.5)
-        before = upper_third(window)
+        before = settled(window)
 
         press(dpy, XK.XK_Control_L, XK.XK_a)
         for key in (XK.XK_0, XK.XK_period, XK.XK_2, XK.XK_5):
