@@ -278,7 +278,8 @@ void TestWidget::randomEditsKeepTheDisplayExact()
     Window w;
 
     for (int step = 1; step <= 400; ++step) {
-        QDoubleSpinBox *input = w.input(random.bounded(2) ? "L" : "C");
+        const QString quantity = random.bounded(2) ? "L" : "C";
+        QDoubleSpinBox *input = w.input(quantity);
         QString edit;
         switch (random.bounded(3)) {
         case 0: {
@@ -315,7 +316,7 @@ void TestWidget::randomEditsKeepTheDisplayExact()
                  qPrintable(QString("seed %1, step %2 (%3 on %4): L = %5, C = %6, shown %7")
                                 .arg(seed)
                                 .arg(step)
-                                .arg(edit, input == w.input("L") ? "L" : "C")
+                                .arg(edit, quantity)
                                 .arg(l, 0, 'g', 17)
                                 .arg(c, 0, 'g', 17)
                                 .arg(shown, 0, 'g', 17)));
